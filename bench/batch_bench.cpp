@@ -21,7 +21,9 @@ using Clock = std::chrono::steady_clock;
 constexpr std::size_t PAIR_COUNT = 1'000'000;  // the size the tool is held to
 constexpr int REPEATS = 3;                     // the best of a few runs hides passing noise
 
-double seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
+double seconds(Clock::duration duration) {
+    return std::chrono::duration<double>(duration).count();
+}
 
 double inProcessSeconds(const std::vector<std::pair<std::string, std::string>>& pairs) {
     velmoro::FieldStore store;

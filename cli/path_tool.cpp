@@ -88,7 +88,9 @@ bool isControlCharacter(char32_t c) {
     return (c < 0x20 && c != U'\t') || (c >= 0x7F && c <= 0x9F);
 }
 
-bool isSeparator(char32_t c) { return c == U' ' || c == U'\t'; }
+bool isSeparator(char32_t c) {
+    return c == U' ' || c == U'\t';
+}
 
 std::vector<Text> splitFields(const Text& line) {
     std::vector<Text> fields;
@@ -320,7 +322,8 @@ int runPathTool(std::span<const std::string_view> args, std::FILE* in, std::FILE
         return runBatch(in, out, err);
     }
     if (operands.size() != 2) {
-        write(err, "velmoro-path: expected two locators, or none to read pairs from standard input\n");
+        write(err,
+              "velmoro-path: expected two locators, or none to read pairs from standard input\n");
         write(err, USAGE);
         return EXIT_USAGE;
     }

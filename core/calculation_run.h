@@ -30,7 +30,7 @@ public:
     virtual void showNotice(const Text& message) = 0;
 };
 
-inline constexpr std::u32string_view INITIAL_TEXT = U"...";     ///< visible fields before any run
+inline constexpr std::u32string_view INITIAL_TEXT = U"...";       ///< visible fields before any run
 inline constexpr std::u32string_view INVALID_RESULT = U"??????";  ///< results of an unusable input
 inline constexpr std::u32string_view LOCATOR1_TOO_LONG_NOTICE =
     U"Locatore 1 troppo lungo: al massimo 6 caratteri.";

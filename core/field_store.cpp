@@ -4,7 +4,9 @@ namespace velmoro {
 
 namespace {
 
-std::size_t slot(Field field) { return static_cast<std::size_t>(field); }
+std::size_t slot(Field field) {
+    return static_cast<std::size_t>(field);
+}
 
 }  // namespace
 
@@ -19,9 +21,13 @@ FieldStore::FieldStore(bool recordEffects) : recordEffects_(recordEffects) {
     texts_[slot(Field::Text8)] = U"Text8";
 }
 
-Text FieldStore::readText(Field field) const { return texts_[slot(field)]; }
+Text FieldStore::readText(Field field) const {
+    return texts_[slot(field)];
+}
 
-const Text& FieldStore::text(Field field) const { return texts_[slot(field)]; }
+const Text& FieldStore::text(Field field) const {
+    return texts_[slot(field)];
+}
 
 void FieldStore::writeText(Field field, const Text& text) {
     texts_[slot(field)] = text;

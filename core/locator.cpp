@@ -6,18 +6,19 @@ namespace velmoro {
 
 namespace {
 
-constexpr std::size_t LOCATOR_LENGTH = 6;     // field, square and subsquare: two characters each
-constexpr std::size_t SQUARE_LENGTH = 4;      // field and square only, completed with PADDING
-constexpr char32_t PADDING[] = U"LL";         // the subsquare whose north-east corner is the square's centre
-constexpr int ASCII_A = 'A';                  // letters count from A
-constexpr int ASCII_ZERO = '0';               // digits count from 0
-constexpr int UNMAPPED_CODE = '?';            // the code of a character above 255
-constexpr int LARGEST_CODE = 255;             // codes are one byte
-constexpr double SUBSQUARE_CENTRE = 64.5;     // code of A less one half: the centre of a subsquare
-constexpr double FIELD_LONGITUDE = 20;        // degrees of longitude per field letter
-constexpr double FIELD_LATITUDE = 10;         // degrees of latitude per field letter
-constexpr double SQUARE_LONGITUDE = 2;        // degrees of longitude per square digit
-constexpr double SQUARE_LATITUDE = 1;         // degrees of latitude per square digit
+constexpr std::size_t LOCATOR_LENGTH = 6;  // field, square and subsquare: two characters each
+constexpr std::size_t SQUARE_LENGTH = 4;   // field and square only, completed with PADDING
+constexpr char32_t PADDING[] =
+    U"LL";                          // the subsquare whose north-east corner is the square's centre
+constexpr int ASCII_A = 'A';        // letters count from A
+constexpr int ASCII_ZERO = '0';     // digits count from 0
+constexpr int UNMAPPED_CODE = '?';  // the code of a character above 255
+constexpr int LARGEST_CODE = 255;   // codes are one byte
+constexpr double SUBSQUARE_CENTRE = 64.5;  // code of A less one half: the centre of a subsquare
+constexpr double FIELD_LONGITUDE = 20;     // degrees of longitude per field letter
+constexpr double FIELD_LATITUDE = 10;      // degrees of latitude per field letter
+constexpr double SQUARE_LONGITUDE = 2;     // degrees of longitude per square digit
+constexpr double SQUARE_LATITUDE = 1;      // degrees of latitude per square digit
 constexpr double SUBSQUARES_PER_LONGITUDE_DEGREE = 12;  // 5 minutes of longitude each
 constexpr double SUBSQUARES_PER_LATITUDE_DEGREE = 24;   // 2.5 minutes of latitude each
 
@@ -86,7 +87,9 @@ std::optional<LocatorProblem> findLocatorProblem(const Text& normalised) {
     return std::nullopt;
 }
 
-bool locatorIsInvalid(const Text& normalised) { return findLocatorProblem(normalised).has_value(); }
+bool locatorIsInvalid(const Text& normalised) {
+    return findLocatorProblem(normalised).has_value();
+}
 
 std::string describeLocatorProblem(const LocatorProblem& problem) {
     switch (problem.kind) {
@@ -114,7 +117,8 @@ DecodedLocator decodeLocator(const Text& normalised) {
         -180 + (c[0] - ASCII_A) * FIELD_LONGITUDE + (c[2] - ASCII_ZERO) * SQUARE_LONGITUDE;
     const double wholeLatitude =
         -90 + (c[1] - ASCII_A) * FIELD_LATITUDE + (c[3] - ASCII_ZERO) * SQUARE_LATITUDE;
-    decoded.longitude = wholeLongitude + (c[4] - SUBSQUARE_CENTRE) / SUBSQUARES_PER_LONGITUDE_DEGREE;
+    decoded.longitude =
+        wholeLongitude + (c[4] - SUBSQUARE_CENTRE) / SUBSQUARES_PER_LONGITUDE_DEGREE;
     decoded.latitude = wholeLatitude + (c[5] - SUBSQUARE_CENTRE) / SUBSQUARES_PER_LATITUDE_DEGREE;
     return decoded;
 }

@@ -28,9 +28,9 @@ struct LocatorCodes {
 struct LocatorProblem {
     enum class Kind { TooShort, TooLong, BadCharacter };
     Kind kind;
-    std::size_t length;     ///< characters in the normalised locator
-    std::size_t position;   ///< 1-based position of the bad character (BadCharacter only)
-    char32_t character;     ///< the bad character (BadCharacter only)
+    std::size_t length;    ///< characters in the normalised locator
+    std::size_t position;  ///< 1-based position of the bad character (BadCharacter only)
+    char32_t character;    ///< the bad character (BadCharacter only)
 };
 
 /// The first thing wrong with a normalised locator, or nothing when it is exactly six characters:

@@ -5,12 +5,12 @@
 
 namespace velmoro {
 
-inline constexpr double PI_APPROX = 3.141592;           ///< the calculation's pi, six decimals
-inline constexpr double DEG = PI_APPROX / 180;           ///< radians per degree
-inline constexpr double EARTH_RADIUS_KM = 6356.775;      ///< radius of the sphere
-inline constexpr double LON_GUARD_DEG = 0.0001;          ///< keeps stations off the prime meridian tie
-inline constexpr double COURSE_OFFSET_RAD = 0.0001;      ///< keeps the longitude difference off zero
-inline constexpr double SOUTH_THRESHOLD = -0.9999999;    ///< course cosines below it mean due south
+inline constexpr double PI_APPROX = 3.141592;        ///< the calculation's pi, six decimals
+inline constexpr double DEG = PI_APPROX / 180;       ///< radians per degree
+inline constexpr double EARTH_RADIUS_KM = 6356.775;  ///< radius of the sphere
+inline constexpr double LON_GUARD_DEG = 0.0001;      ///< keeps stations off the prime meridian tie
+inline constexpr double COURSE_OFFSET_RAD = 0.0001;  ///< keeps the longitude difference off zero
+inline constexpr double SOUTH_THRESHOLD = -0.9999999;  ///< course cosines below it mean due south
 
 /// The path from a first station to a second.
 struct PathResult {

@@ -9,7 +9,9 @@ constexpr char32_t LAST_CODE_POINT = 0x10FFFF;      // Unicode ends here
 constexpr char32_t FIRST_SURROGATE = 0xD800;        // surrogates are no characters of their own
 constexpr char32_t LAST_SURROGATE = 0xDFFF;
 
-bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -92,6 +94,8 @@ std::string encodeUtf8(std::u32string_view text) {
     return out;
 }
 
-Text asciiText(std::string_view ascii) { return Text(ascii.begin(), ascii.end()); }
+Text asciiText(std::string_view ascii) {
+    return Text(ascii.begin(), ascii.end());
+}
 
 }  // namespace velmoro

@@ -51,27 +51,27 @@ TEST_P(RunCalculation, ShowsTheResultTexts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, RunCalculation,
-    testing::Values(
-        DisplayCase{"RomeToTurin", "JN61FV", "JN45OL", " 476", " 328"},
-        DisplayCase{"LowerCaseTyped", "jn61fv", "jn45ol", " 476", " 328"},
-        DisplayCase{"EqualTextsShowZeroAzimuth", "JN45AB", "JN45AB", " 0", "0"},
-        DisplayCase{"EqualTextsNearEquatorOneKm", "JJ00AA", "JJ00AA", " 1", "0"},
-        DisplayCase{"SquareAgainstItsSubsquareIsNotEqual", "JN45", "JN45LL", " 0", " 270"},
-        DisplayCase{"FarDueNorth", "JN45LL", "JO45LL", " 1109", " 360"},
-        DisplayCase{"SecondTypedFirst", "...", "JN45AB", "??????", "??????"},
-        DisplayCase{"EmptyFirst", "", "JN45AB", "??????", "??????"},
-        DisplayCase{"LetterAsThird", "JNX5AB", "JN45AB", "??????", "??????"},
-        DisplayCase{"BlankAsThirdInSecond", "JN45AB", "JN 5AB", "??????", "??????"},
-        DisplayCase{"TooLongFirst", "JN45ABC", "JN45AB", "??????", "??????"},
-        DisplayCase{"TooLongSecond", "JN45AB", "JN45ABC", "??????", "??????"},
-        // Texts that used to decode to nonsense and show it as a normal result.
-        DisplayCase{"LatitudeBeyondPole", "JS45AB", "JN45AB", "??????", "??????"},
-        DisplayCase{"FieldPastR", "JN45AB", "ZZ00AA", "??????", "??????"},
-        DisplayCase{"LetterAsFourth", "JN4AAB", "JN45AB", "??????", "??????"},
-        DisplayCase{"TrailingBlank", "JN45 ", "JN45AB", "??????", "??????"},
-        DisplayCase{"FiveCharacters", "JN45AB", "JO60L", "??????", "??????"},
-        DisplayCase{"ThreeCharactersPaddedToFive", "JN4", "JN45AB", "??????", "??????"},
-        DisplayCase{"NonAsciiLetter", "JÑ45AB", "JN45AB", "??????", "??????"}),
+    testing::Values(DisplayCase{"RomeToTurin", "JN61FV", "JN45OL", " 476", " 328"},
+                    DisplayCase{"LowerCaseTyped", "jn61fv", "jn45ol", " 476", " 328"},
+                    DisplayCase{"EqualTextsShowZeroAzimuth", "JN45AB", "JN45AB", " 0", "0"},
+                    DisplayCase{"EqualTextsNearEquatorOneKm", "JJ00AA", "JJ00AA", " 1", "0"},
+                    DisplayCase{"SquareAgainstItsSubsquareIsNotEqual", "JN45", "JN45LL", " 0",
+                                " 270"},
+                    DisplayCase{"FarDueNorth", "JN45LL", "JO45LL", " 1109", " 360"},
+                    DisplayCase{"SecondTypedFirst", "...", "JN45AB", "??????", "??????"},
+                    DisplayCase{"EmptyFirst", "", "JN45AB", "??????", "??????"},
+                    DisplayCase{"LetterAsThird", "JNX5AB", "JN45AB", "??????", "??????"},
+                    DisplayCase{"BlankAsThirdInSecond", "JN45AB", "JN 5AB", "??????", "??????"},
+                    DisplayCase{"TooLongFirst", "JN45ABC", "JN45AB", "??????", "??????"},
+                    DisplayCase{"TooLongSecond", "JN45AB", "JN45ABC", "??????", "??????"},
+                    // Texts that used to decode to nonsense and show it as a normal result.
+                    DisplayCase{"LatitudeBeyondPole", "JS45AB", "JN45AB", "??????", "??????"},
+                    DisplayCase{"FieldPastR", "JN45AB", "ZZ00AA", "??????", "??????"},
+                    DisplayCase{"LetterAsFourth", "JN4AAB", "JN45AB", "??????", "??????"},
+                    DisplayCase{"TrailingBlank", "JN45 ", "JN45AB", "??????", "??????"},
+                    DisplayCase{"FiveCharacters", "JN45AB", "JO60L", "??????", "??????"},
+                    DisplayCase{"ThreeCharactersPaddedToFive", "JN4", "JN45AB", "??????", "??????"},
+                    DisplayCase{"NonAsciiLetter", "JÑ45AB", "JN45AB", "??????", "??????"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 FieldEffect write(Field field, const char* text) {
@@ -116,10 +116,10 @@ TEST(RunCalculationEffects, InvalidRunEmptiesLocatorsAroundTheCoordinates) {
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(effects[3 + i].field, coordinateOrder[i]);
     }
-    EXPECT_EQ(std::vector(effects.begin() + 7, effects.end()),
-              (std::vector<FieldEffect>{write(Field::Text1, "??????"),
-                                        write(Field::Text6, "??????"), write(Field::Text3, ""),
-                                        write(Field::Text5, ""), refresh}));
+    EXPECT_EQ(
+        std::vector(effects.begin() + 7, effects.end()),
+        (std::vector<FieldEffect>{write(Field::Text1, "??????"), write(Field::Text6, "??????"),
+                                  write(Field::Text3, ""), write(Field::Text5, ""), refresh}));
 }
 
 TEST(RunCalculationEffects, InitialTextInSecondLocatorDoesNothing) {

@@ -19,18 +19,17 @@ TEST_P(NormaliseLocator, UpperCasesAndPadsSquareLocators) {
     EXPECT_EQ(normaliseLocator(t(GetParam().typed)), t(GetParam().normalised));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, NormaliseLocator,
-    testing::Values(NormaliseCase{"LowerCase", "jn45ab", "JN45AB"},
-                    NormaliseCase{"Square", "JN45", "JN45LL"},
-                    NormaliseCase{"ThreeCharacters", "JN4", "JN4LL"},
-                    NormaliseCase{"OneCharacter", "J", "JLL"},
-                    NormaliseCase{"Empty", "", ""},
-                    NormaliseCase{"TooLongUnchanged", "JN45ABC", "JN45ABC"},
-                    NormaliseCase{"InitialDots", "...", "...LL"},
-                    NormaliseCase{"TrailingBlankNotTrimmed", "JN45 ", "JN45 "},
-                    NormaliseCase{"NonAsciiLeftAlone", "jé45ab", "Jé45AB"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, NormaliseLocator,
+                         testing::Values(NormaliseCase{"LowerCase", "jn45ab", "JN45AB"},
+                                         NormaliseCase{"Square", "JN45", "JN45LL"},
+                                         NormaliseCase{"ThreeCharacters", "JN4", "JN4LL"},
+                                         NormaliseCase{"OneCharacter", "J", "JLL"},
+                                         NormaliseCase{"Empty", "", ""},
+                                         NormaliseCase{"TooLongUnchanged", "JN45ABC", "JN45ABC"},
+                                         NormaliseCase{"InitialDots", "...", "...LL"},
+                                         NormaliseCase{"TrailingBlankNotTrimmed", "JN45 ", "JN45 "},
+                                         NormaliseCase{"NonAsciiLeftAlone", "jé45ab", "Jé45AB"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct ValidityCase {
     const char* name;
@@ -55,27 +54,26 @@ TEST_P(LocatorValidity, AcceptsOnlyTheSixCharacterFormat) {
 using Kind = LocatorProblem::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Texts, LocatorValidity,
-    testing::Values(
-        ValidityCase{"Subsquare", "JN45AB", {}, 0},
-        ValidityCase{"PaddedSquare", "JN45LL", {}, 0},
-        ValidityCase{"SouthWestCorner", "AA00AA", {}, 0},
-        ValidityCase{"NorthEastCorner", "RR99XX", {}, 0},
-        ValidityCase{"Empty", "", Kind::TooShort, 0},
-        ValidityCase{"PaddedOneCharacter", "JLL", Kind::TooShort, 0},
-        ValidityCase{"PaddedThreeCharacters", "JN4LL", Kind::TooShort, 0},
-        ValidityCase{"FiveCharacters", "JO60L", Kind::TooShort, 0},
-        ValidityCase{"TrailingBlank", "JN45 ", Kind::TooShort, 0},
-        ValidityCase{"SevenCharacters", "JN45ABC", Kind::TooLong, 0},
-        ValidityCase{"FieldLetterPastR", "JS45AB", Kind::BadCharacter, 2},
-        ValidityCase{"FieldLettersPastR", "ZZ00AA", Kind::BadCharacter, 1},
-        ValidityCase{"PaddedInitialDots", "...LL", Kind::TooShort, 0},
-        ValidityCase{"LetterAsThird", "JNX5AB", Kind::BadCharacter, 3},
-        ValidityCase{"BlankAsThird", "JN 5AB", Kind::BadCharacter, 3},
-        ValidityCase{"LetterAsFourth", "JN4AAB", Kind::BadCharacter, 4},
-        ValidityCase{"SubsquarePastX", "JN45YA", Kind::BadCharacter, 5},
-        ValidityCase{"DigitAsSixth", "JN45A1", Kind::BadCharacter, 6},
-        ValidityCase{"LowerCaseNotNormalised", "jn45ab", Kind::BadCharacter, 1},
-        ValidityCase{"NonAsciiLetter", "JÑ45AB", Kind::BadCharacter, 2}),
+    testing::Values(ValidityCase{"Subsquare", "JN45AB", {}, 0},
+                    ValidityCase{"PaddedSquare", "JN45LL", {}, 0},
+                    ValidityCase{"SouthWestCorner", "AA00AA", {}, 0},
+                    ValidityCase{"NorthEastCorner", "RR99XX", {}, 0},
+                    ValidityCase{"Empty", "", Kind::TooShort, 0},
+                    ValidityCase{"PaddedOneCharacter", "JLL", Kind::TooShort, 0},
+                    ValidityCase{"PaddedThreeCharacters", "JN4LL", Kind::TooShort, 0},
+                    ValidityCase{"FiveCharacters", "JO60L", Kind::TooShort, 0},
+                    ValidityCase{"TrailingBlank", "JN45 ", Kind::TooShort, 0},
+                    ValidityCase{"SevenCharacters", "JN45ABC", Kind::TooLong, 0},
+                    ValidityCase{"FieldLetterPastR", "JS45AB", Kind::BadCharacter, 2},
+                    ValidityCase{"FieldLettersPastR", "ZZ00AA", Kind::BadCharacter, 1},
+                    ValidityCase{"PaddedInitialDots", "...LL", Kind::TooShort, 0},
+                    ValidityCase{"LetterAsThird", "JNX5AB", Kind::BadCharacter, 3},
+                    ValidityCase{"BlankAsThird", "JN 5AB", Kind::BadCharacter, 3},
+                    ValidityCase{"LetterAsFourth", "JN4AAB", Kind::BadCharacter, 4},
+                    ValidityCase{"SubsquarePastX", "JN45YA", Kind::BadCharacter, 5},
+                    ValidityCase{"DigitAsSixth", "JN45A1", Kind::BadCharacter, 6},
+                    ValidityCase{"LowerCaseNotNormalised", "jn45ab", Kind::BadCharacter, 1},
+                    ValidityCase{"NonAsciiLetter", "JÑ45AB", Kind::BadCharacter, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DescribeLocatorProblem, NamesWhatIsWrongAndWhere) {

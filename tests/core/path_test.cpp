@@ -36,22 +36,19 @@ TEST_P(ComputePath, GivesTheExactWholeKilometresAndDegrees) {
 // northward and southward rows move without the course offset.
 INSTANTIATE_TEST_SUITE_P(
     LocatorPairs, ComputePath,
-    testing::Values(PairCase{"JN45LL", "JN45LL", 0, 270}, PairCase{"JJ00AA", "JJ00AA", 1, 270},
-                    PairCase{"JN61FV", "JN45OL", 476, 328}, PairCase{"JN45OL", "JN61FV", 475, 146},
-                    PairCase{"JN45LL", "JN61LL", 548, 143}, PairCase{"JN45LL", "JO45LL", 1109, 360},
-                    PairCase{"JN45LL", "JM45LL", 1109, 180}, PairCase{"JN45LL", "JL45LL", 2219, 180},
-                    PairCase{"JN45LL", "JN55LL", 155, 89}, PairCase{"JN45LL", "JN35LL", 156, 271},
-                    PairCase{"JN45LL", "JN45LK", 5, 186}, PairCase{"JN45LL", "JN45LM", 5, 354},
-                    PairCase{"JN45LL", "JN45KL", 7, 270}, PairCase{"JN45LL", "JN45ML", 6, 90},
-                    PairCase{"JN45LL", "JN45LX", 55, 360}, PairCase{"JJ00AA", "JJ00EA", 36, 90},
-                    PairCase{"JJ00EA", "JJ00AA", 38, 270}, PairCase{"JN71BX", "IO91WM", 1510, 319},
-                    PairCase{"JN45LL", "FN20XR", 6435, 298},
-                    PairCase{"MR62FC", "FJ41IT", 10491, 324},
-                    PairCase{"II30TE", "QP48LW", 13273, 8},
-                    PairCase{"AA00AA", "RR99XX", 19966, 358}),
-    [](const auto& info) {
-        return std::string(info.param.from) + "_to_" + info.param.to;
-    });
+    testing::Values(
+        PairCase{"JN45LL", "JN45LL", 0, 270}, PairCase{"JJ00AA", "JJ00AA", 1, 270},
+        PairCase{"JN61FV", "JN45OL", 476, 328}, PairCase{"JN45OL", "JN61FV", 475, 146},
+        PairCase{"JN45LL", "JN61LL", 548, 143}, PairCase{"JN45LL", "JO45LL", 1109, 360},
+        PairCase{"JN45LL", "JM45LL", 1109, 180}, PairCase{"JN45LL", "JL45LL", 2219, 180},
+        PairCase{"JN45LL", "JN55LL", 155, 89}, PairCase{"JN45LL", "JN35LL", 156, 271},
+        PairCase{"JN45LL", "JN45LK", 5, 186}, PairCase{"JN45LL", "JN45LM", 5, 354},
+        PairCase{"JN45LL", "JN45KL", 7, 270}, PairCase{"JN45LL", "JN45ML", 6, 90},
+        PairCase{"JN45LL", "JN45LX", 55, 360}, PairCase{"JJ00AA", "JJ00EA", 36, 90},
+        PairCase{"JJ00EA", "JJ00AA", 38, 270}, PairCase{"JN71BX", "IO91WM", 1510, 319},
+        PairCase{"JN45LL", "FN20XR", 6435, 298}, PairCase{"MR62FC", "FJ41IT", 10491, 324},
+        PairCase{"II30TE", "QP48LW", 13273, 8}, PairCase{"AA00AA", "RR99XX", 19966, 358}),
+    [](const auto& info) { return std::string(info.param.from) + "_to_" + info.param.to; });
 
 TEST(ComputePath, DueSouthBranchSetsTheAzimuthToPiExactly) {
     EXPECT_EQ(pathBetween("JN45LL", "JL45LL").a, PI_APPROX);
@@ -61,9 +58,10 @@ TEST(ComputePath, DueSouthBranchSetsTheAzimuthToPiExactly) {
 // calculation must go on without trapping, and give either a result in range or a non-finite one.
 TEST(ComputePath, SurvivesPointsNoLocatorDecodesTo) {
     const double inputs[][4] = {
-        {90, 0, 90, 0},   {-90, 0, -90, 0},     {90, 10, -90, 10},  {0, 0, 0, 180},
-        {0, 0, 0, 0},     {0, -0.0001, 0, 0},  {1e300, 0, -1e300, 1}, {0, 1e308, 0, -1e308},
-        {45, 0.0001, 45, -0.0001}, {-0.0, -0.0, 0.0, 0.0},
+        {90, 0, 90, 0},         {-90, 0, -90, 0},      {90, 10, -90, 10},
+        {0, 0, 0, 180},         {0, 0, 0, 0},          {0, -0.0001, 0, 0},
+        {1e300, 0, -1e300, 1},  {0, 1e308, 0, -1e308}, {45, 0.0001, 45, -0.0001},
+        {-0.0, -0.0, 0.0, 0.0},
     };
     int nonFinite = 0;
     for (const auto& in : inputs) {

@@ -12,8 +12,8 @@ TEST(Utf8, RoundTripsEveryPlane) {
 }
 
 TEST(Utf8, RejectsMalformedBytes) {
-    for (const char* bytes : {"\xC3", "\xC3(", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                              "\xFF", "\x80"}) {
+    for (const char* bytes :
+         {"\xC3", "\xC3(", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF", "\x80"}) {
         EXPECT_FALSE(decodeUtf8(bytes).has_value()) << "accepted " << testing::PrintToString(bytes);
     }
 }
