@@ -17,13 +17,12 @@ Text formatStrNumber(double wholeNumber) {
     if (!std::isfinite(wholeNumber)) {
         return Text(INVALID_RESULT);
     }
-    char digits[400];  // the largest double has 309 digits
-    const auto end = std::to_chars(digits, digits + sizeof digits, std::fabs(wholeNumber),
+    char shown[400];  // a sign and the up to 309 digits of the largest double
+    shown[0] = wholeNumber < 0 ? '-' : ' ';
+    const auto end = std::to_chars(shown + 1, shown + sizeof shown, std::fabs(wholeNumber),
                                    std::chars_format::fixed, 0)
                          .ptr;
-    Text text(1, wholeNumber < 0 ? U'-' : U' ');
-    text.append(digits, end);
-    return text;
+    return Text(shown, end);
 }
 
 Text coordinateText(double degrees) {
