@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmoro utility"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmoro"));
+    velmoro::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}
