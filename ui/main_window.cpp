@@ -54,9 +54,11 @@ qsizetype characterCount(const QString& text) {
     return text.toUcs4().size();
 }
 
+/// The window's compass in the sizes a title bar and a task switcher use; the desktop's larger
+/// sizes come from the installed icon theme.
 QIcon compassIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    QIcon icon(QStringLiteral(":/assets/icon-24-256colours.png"));
+    for (int size : {16, 24, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
     }
     return icon;

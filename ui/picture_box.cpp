@@ -16,11 +16,25 @@ QString doubleResolutionName(const QString& resource) {
 }  // namespace
 
 PictureBox::PictureBox(const QString& resource, QWidget* parent)
-    : QFrame(parent), picture_(resource), doubleResolution_(doubleResolutionName(resource)) {
-    doubleResolution_.setDevicePixelRatio(2);
+    : QFrame(parent), resource_(resource) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(FRAME_WIDTH);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+const QPixmap& PictureBox::pictureForScreen() {
+    if (devicePixelRatioF() > 1) {
+        if (doubleResolution_.isNull() && doubleResolution_.load(doubleResolutionName(resource_))) {
+            doubleResolution_.setDevicePixelRatio(2);
+        }
+        if (!doubleResolution_.isNull()) {
+            return doubleResolution_;
+        }
+    }
+    if (picture_.isNull()) {
+        picture_.load(resource_);
+    }
+    return picture_;
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
@@ -28,8 +42,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
-    const bool highDensity = devicePixelRatioF() > 1 && !doubleResolution_.isNull();
-    painter.drawPixmap(inside.topLeft(), highDensity ? doubleResolution_ : picture_);
+    painter.drawPixmap(inside.topLeft(), pictureForScreen());
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);

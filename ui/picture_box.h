@@ -22,6 +22,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    /// The bitmap for this screen's density, loaded on first use.
+    const QPixmap& pictureForScreen();
+
+    QString resource_;
     QPixmap picture_;
     QPixmap doubleResolution_;
 };
