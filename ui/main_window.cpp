@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <limits>
 
 #include "core/locator.h"
 #include "ui/azimuth_dial.h"
@@ -86,7 +85,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         auto* edit = new QLineEdit(QStringLiteral("..."), this);
         edit->setObjectName(QLatin1String(layout.name));
         edit->setGeometry(pixels(layout.twips));
-        edit->setMaxLength(std::numeric_limits<int>::max());
+        // Qt's own limit of 32767 characters stays: far beyond any locator or result, and it keeps
+        // a pasted megabyte from stalling the window for seconds in text layout.
+        edit->setMaxLength(MAX_FIELD_LENGTH);
         fields_[static_cast<std::size_t>(layout.field)] = edit;
         if (!layout.visible) {
             edit->setText(QLatin1String(layout.name));

@@ -32,6 +32,8 @@ public:
     /// Geometry in twips, 15 to a device-independent pixel.
     static QRect fromTwips(int left, int top, int width, int height);
     static constexpr QSize CLIENT_SIZE_TWIPS{7380, 6255};
+    /// Characters a text field holds; a longer paste is cut there.
+    static constexpr int MAX_FIELD_LENGTH = 32767;
 
 private:
     void text3Changed();

@@ -1,5 +1,7 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +15,31 @@
 
 using velmoro::AzimuthDial;
 using velmoro::MainWindow;
+
+/// Presses OK on every notice box that opens while it lives, as a user would, so that a modal box
+/// does not stop the test.
+class NoticeCloser : public QObject {
+public:
+    NoticeCloser() {
+        connect(&timer_, &QTimer::timeout, this, &NoticeCloser::closeNotice);
+        timer_.start(5);
+    }
+    int count() const { return count_; }
+    QString lastText() const { return lastText_; }
+
+private:
+    void closeNotice() {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++count_;
+            lastText_ = box->text();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        }
+    }
+
+    QTimer timer_;
+    int count_ = 0;
+    QString lastText_;
+};
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -36,6 +63,8 @@ private slots:
     void typingIntoTheAzimuthDoesNotMoveTheNeedle();
     void tooLongLocatore1ShowsANoticeAndGoesOn();
     void esciClosesTheWindow();
+    void pastingAMegabyteStaysResponsive_data();
+    void pastingAMegabyteStaysResponsive();
 
 private:
     QLineEdit* field(const char* name) const { return window_->findChild<QLineEdit*>(name); }
@@ -250,23 +279,12 @@ void MainWindowTest::typingIntoTheAzimuthDoesNotMoveTheNeedle() {
 }
 
 void MainWindowTest::tooLongLocatore1ShowsANoticeAndGoesOn() {
-    QString notice;
-    int boxes = 0;
-    // Closes each notice as a user would, so that the modal box does not stop the test.
-    std::function<void()> acknowledge = [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            ++boxes;
-            notice = box->text();
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        } else {
-            QTimer::singleShot(10, acknowledge);
-        }
-    };
-    QTimer::singleShot(0, acknowledge);
+    NoticeCloser notices;
     typeInto("Text3", "JN45ABCD");
     typeInto("Text5", "JN45AB");
-    QCOMPARE(boxes, 1);
-    QCOMPARE(notice, QString::fromStdU32String(std::u32string(velmoro::LOCATOR1_TOO_LONG_NOTICE)));
+    QCOMPARE(notices.count(), 1);
+    QCOMPARE(notices.lastText(),
+             QString::fromStdU32String(std::u32string(velmoro::LOCATOR1_TOO_LONG_NOTICE)));
     QCOMPARE(field("Text6")->text(), QStringLiteral("??????"));
     QCOMPARE(field("Text3")->text(), QString());
 }
@@ -274,6 +292,57 @@ void MainWindowTest::tooLongLocatore1ShowsANoticeAndGoesOn() {
 void MainWindowTest::esciClosesTheWindow() {
     QTest::mouseClick(button("Command2"), Qt::LeftButton);
     QVERIFY(!window_->isVisible());
+}
+
+void MainWindowTest::pastingAMegabyteStaysResponsive_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kept");  // the start of the field afterwards
+    QTest::newRow("Locatore 1") << "Text3"
+                                << "JN45AB";
+    QTest::newRow("Locatore 2") << "Text5"
+                                << "JN45AB";
+    QTest::newRow("Km") << "Text6"
+                        << "jn45ab";
+    QTest::newRow("Puntamento") << "Text1"
+                                << "jn45ab";
+}
+
+void MainWindowTest::pastingAMegabyteStaysResponsive() {
+    QFETCH(QString, name);
+    QFETCH(QString, kept);
+    QString megabyte;
+    while (megabyte.size() < (1 << 20)) {
+        megabyte += QStringLiteral("jn45ab");
+    }
+    QApplication::clipboard()->setText(megabyte);
+    QLineEdit* pasted = field(name.toLatin1());
+    QSignalSpy calcola(button("Command1"), &QPushButton::clicked);
+    NoticeCloser notices;
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    pasted->clear();
+    pasted->setFocus();
+    QTest::keySequence(pasted, QKeySequence::Paste);
+    window_->repaint();
+    QCOMPARE(pasted->text().size(), MainWindow::MAX_FIELD_LENGTH);
+    QVERIFY(pasted->text().startsWith(kept));
+    QCOMPARE(calcola.count(), 0);
+    // A calculation on top: a too-long Locatore 1 gets its notice, any long locator "??????".
+    const bool locatorPasted = name == QStringLiteral("Text3") || name == QStringLiteral("Text5");
+    if (name != QStringLiteral("Text3")) {
+        typeInto("Text3", "JN61FV");
+    }
+    if (name == QStringLiteral("Text5")) {
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    } else {
+        typeInto("Text5", "JN45OL");
+    }
+    window_->repaint();
+    QVERIFY2(elapsed.elapsed() < 500, qPrintable(QStringLiteral("%1 ms").arg(elapsed.elapsed())));
+    QCOMPARE(notices.count(), name == QStringLiteral("Text3") ? 1 : 0);
+    QCOMPARE(field("Text6")->text(),
+             locatorPasted ? QStringLiteral("??????") : QStringLiteral(" 476"));
 }
 
 QTEST_MAIN(MainWindowTest)
