@@ -24,7 +24,12 @@ struct LocatorCodes {
     std::array<int, 6> c{};
 };
 
-/// Where a normalised locator breaks the six-character format.
+/// The lengths a locator may have. The window takes subsquare locators of six characters; the
+/// command-line companion's contest, ellipsoid and conversion modes also take extended locators of
+/// eight, whose two more digits cut each subsquare 10 by 10.
+enum class LocatorForm { Subsquare, Extended };
+
+/// Where a normalised locator breaks its format.
 struct LocatorProblem {
     enum class Kind { TooShort, TooLong, BadCharacter };
     Kind kind;
@@ -33,15 +38,17 @@ struct LocatorProblem {
     char32_t character;    ///< the bad character (BadCharacter only)
 };
 
-/// The first thing wrong with a normalised locator, or nothing when it is exactly six characters:
-/// letters A to R, digits, letters A to X.
-std::optional<LocatorProblem> findLocatorProblem(const Text& normalised);
+/// The first thing wrong with a normalised locator, or nothing when it is well formed: letters A to
+/// R, digits, letters A to X, and for the extended form optionally two more digits.
+std::optional<LocatorProblem> findLocatorProblem(const Text& normalised,
+                                                 LocatorForm form = LocatorForm::Subsquare);
 
 /// True unless the normalised locator is a well-formed six-character locator.
 bool locatorIsInvalid(const Text& normalised);
 
 /// What is wrong, in English, for messages that quote the locator beside it.
-std::string describeLocatorProblem(const LocatorProblem& problem);
+std::string describeLocatorProblem(const LocatorProblem& problem,
+                                   LocatorForm form = LocatorForm::Subsquare);
 
 /// The codes and the position a normalised locator stands for.
 struct DecodedLocator {
@@ -54,5 +61,20 @@ struct DecodedLocator {
 /// of latitude, so JN45LL is at 45 + 23/48 N, 8 + 23/24 E. Never fails: an invalid locator gives
 /// meaningless but finite values from the same formulas.
 DecodedLocator decodeLocator(const Text& normalised);
+
+/// A point on the globe, degrees, north and east positive.
+struct GridPosition {
+    double latitude;
+    double longitude;
+};
+
+/// The centre of the smallest cell a well-formed six- or eight-character locator names. For six
+/// characters this is exactly the point decodeLocator gives.
+GridPosition locatorCentre(const Text& normalised);
+
+/// The locator of `length` characters (4, 6 or 8) of the cell that holds a point, latitude -90 to
+/// 90 and longitude -180 to 180. The north pole and the antimeridian at +180 fall in the last
+/// cells (RR99XX99 and its neighbours).
+Text locatorAt(double latitude, double longitude, std::size_t length);
 
 }  // namespace velmoro

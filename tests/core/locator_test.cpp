@@ -129,3 +129,97 @@ TEST(DecodeLocator, CodesAreOneBytePerPositionAndZeroPastTheEnd) {
 
 }  // namespace
 }  // namespace velmoro
+
+namespace velmoro {
+namespace {
+
+struct ExtendedCase {
+    const char* name;
+    const char* normalised;
+    std::optional<LocatorProblem::Kind> problem;
+};
+
+class ExtendedLocatorValidity : public testing::TestWithParam<ExtendedCase> {};
+
+TEST_P(ExtendedLocatorValidity, AcceptsSixOrEightCharacters) {
+    const auto problem = findLocatorProblem(t(GetParam().normalised), LocatorForm::Extended);
+    ASSERT_EQ(problem.has_value(), GetParam().problem.has_value());
+    if (problem) {
+        EXPECT_EQ(problem->kind, *GetParam().problem);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ExtendedLocatorValidity,
+    testing::Values(ExtendedCase{"Subsquare", "JN45LL", {}},
+                    ExtendedCase{"Extended", "JN45LL27", {}},
+                    ExtendedCase{"SevenCharacters", "JN45LL2", Kind::TooShort},
+                    ExtendedCase{"NineCharacters", "JN45LL271", Kind::TooLong},
+                    ExtendedCase{"LetterAsSeventh", "JN45LLA7", Kind::BadCharacter}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DescribeLocatorProblem, ExtendedFormNamesItsLengths) {
+    const LocatorForm extended = LocatorForm::Extended;
+    EXPECT_EQ(describeLocatorProblem(*findLocatorProblem(t("JN45LL271"), extended), extended),
+              "too long: 9 characters, at most 8");
+    EXPECT_EQ(describeLocatorProblem(*findLocatorProblem(t("JN45LL2"), extended), extended),
+              "too short: a locator has 6 or 8 characters, or 4 that stand for subsquare LL");
+}
+
+TEST(LocatorCentre, SixCharactersMatchTheWindowsDecodingExactly) {
+    for (const char* locator : {"JN45LL", "AA00AA", "RR99XX", "JO55WW", "FN20XR"}) {
+        const GridPosition centre = locatorCentre(t(locator));
+        const DecodedLocator decoded = decodeLocator(t(locator));
+        EXPECT_EQ(centre.latitude, decoded.latitude) << locator;
+        EXPECT_EQ(centre.longitude, decoded.longitude) << locator;
+    }
+}
+
+TEST(LocatorCentre, EightCharactersGiveTheSmallSquaresCentre) {
+    // JN45LL spans 8 + 11/12 to 9 E and 45 + 11/24 to 45.5 N; its cell 0,0 is the south-west tenth.
+    const GridPosition southWest = locatorCentre(t("JN45LL00"));
+    EXPECT_NEAR(southWest.longitude, 8 + 11.0 / 12 + 0.05 / 12, 1e-12);
+    EXPECT_NEAR(southWest.latitude, 45 + 11.0 / 24 + 0.05 / 24, 1e-12);
+    const GridPosition northEast = locatorCentre(t("JN45LL99"));
+    EXPECT_NEAR(northEast.longitude, 9 - 0.05 / 12, 1e-12);
+    EXPECT_NEAR(northEast.latitude, 45.5 - 0.05 / 24, 1e-12);
+}
+
+struct PointCase {
+    const char* name;
+    double latitude;
+    double longitude;
+    const char* locator;  // eight characters
+};
+
+class LocatorAt : public testing::TestWithParam<PointCase> {};
+
+TEST_P(LocatorAt, NamesTheCellThatHoldsThePoint) {
+    const auto& param = GetParam();
+    const Text eight = t(param.locator);
+    EXPECT_EQ(locatorAt(param.latitude, param.longitude, 8), eight);
+    EXPECT_EQ(locatorAt(param.latitude, param.longitude, 6), eight.substr(0, 6));
+    EXPECT_EQ(locatorAt(param.latitude, param.longitude, 4), eight.substr(0, 4));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, LocatorAt,
+    testing::Values(PointCase{"Rome", 41.9028, 12.4964, "JN61FV96"},
+                    PointCase{"Turin", 45.0703, 7.6869, "JN35UB26"},
+                    PointCase{"NewYork", 40.7128, -74.0060, "FN20XR91"},
+                    PointCase{"SouthWestCorner", -90, -180, "AA00AA00"},
+                    PointCase{"NorthPoleAndAntimeridian", 90, 180, "RR99XX99"},
+                    PointCase{"Origin", 0, 0, "JJ00AA00"},
+                    PointCase{"JustWestAndSouthOfOrigin", -1e-9, -1e-9, "II99XX99"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LocatorAt, RoundTripsEveryCentre) {
+    for (const char* locator : {"JN45LL", "AA00AA", "RR99XX", "JO65FR", "JN45LL27", "QP48LW90"}) {
+        const Text text = t(locator);
+        const GridPosition centre = locatorCentre(text);
+        EXPECT_EQ(locatorAt(centre.latitude, centre.longitude, text.size()), text) << locator;
+    }
+}
+
+}  // namespace
+}  // namespace velmoro
