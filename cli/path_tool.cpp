@@ -11,8 +11,11 @@ namespace velmoro::cli {
 namespace {
 
 constexpr std::string_view USAGE =
-    "Usage: velmoro-path LOCATOR1 LOCATOR2\n"
-    "       velmoro-path [-] < PAIRS\n";
+    "Usage: velmoro-path [--long-path] [--rotctl] LOCATOR1 LOCATOR2\n"
+    "       velmoro-path --contest | --wgs84 LOCATOR1 LOCATOR2\n"
+    "       velmoro-path --to-latlon LOCATOR\n"
+    "       velmoro-path --to-locator [--precision 4|6|8] LATITUDE LONGITUDE\n"
+    "       velmoro-path [OPTIONS] [-] < RECORDS\n";
 
 constexpr std::string_view HELP =
     "\n"
@@ -23,65 +26,60 @@ constexpr std::string_view HELP =
     "subsquare LL of that square. Lower case is accepted.\n"
     "\n"
     "With two locators, prints KM<TAB>AZ.\n"
-    "Without them, or with -, reads pairs from standard input, one per line, the two\n"
-    "locators separated by blanks or tabs; blank lines and lines starting with # are\n"
-    "skipped. Prints LOC1<TAB>LOC2<TAB>KM<TAB>AZ for each pair, in input order; a pair\n"
-    "with an invalid locator shows ?????? in both figures. Errors go to standard error\n"
-    "with their line number.\n"
+    "Without them, or with -, reads records from standard input, one per line, their\n"
+    "fields separated by blanks or tabs; blank lines and lines starting with # are\n"
+    "skipped. Prints each record's fields (locators upper-cased) and its results,\n"
+    "tab-separated, in input order; a record with an invalid field shows ?????? in its\n"
+    "results. Errors go to standard error with their line number.\n"
     "\n"
     "Options:\n"
-    "  -h, --help     show this help and exit\n"
-    "  -V, --version  show the version and exit\n"
+    "  --long-path      add the long path: KM AZ LONG_KM LONG_AZ, the long way round\n"
+    "                   the same great circle, its bearing opposite the short one\n"
+    "  --contest        instead, the IARU Region 1 VHF/UHF contest distance between\n"
+    "                   the locators' centres, 111.2 km per degree, with two decimals,\n"
+    "                   and the points: one per kilometre commenced (KM POINTS)\n"
+    "  --wgs84          instead, the geodesic on the WGS84 ellipsoid between the\n"
+    "                   locators' centres: km and initial bearing, one decimal each\n"
+    "  --to-latlon      print the latitude and longitude of a locator's centre, six\n"
+    "                   decimals, north and east positive (LAT LON)\n"
+    "  --to-locator     print the locator of a point: LATITUDE -90 to 90 and\n"
+    "                   LONGITUDE -180 to 180, decimal degrees, north and east positive\n"
+    "  --precision N    characters of the locator --to-locator prints: 4, 6 (the\n"
+    "                   default) or 8\n"
+    "  --rotctl         print a rotator command 'P AZ 0' per pair instead (AZ 0 to 359;\n"
+    "                   the long-path bearing with --long-path), for rotctl\n"
+    "  -h, --help       show this help and exit\n"
+    "  -V, --version    show the version and exit\n"
     "\n"
-    "Exit status: 0 when every pair had its result, 1 for an invalid locator or a\n"
+    "--contest, --wgs84 and --to-latlon also take 8-character locators such as\n"
+    "JN45LL27, whose two more digits cut the subsquare 10 by 10.\n"
+    "\n"
+    "Exit status: 0 when every record had its result, 1 for an invalid input or a\n"
     "malformed line, 2 for a wrong command line.\n"
     "\n"
     "Examples:\n"
     "  $ velmoro-path JN61FV JN45OL\n"
     "  476\t328\n"
+    "  $ velmoro-path --long-path JN61FV JN45OL\n"
+    "  476\t328\t39465\t148\n"
+    "  $ velmoro-path --contest JO55WW JO65FR\n"
+    "  43.17\t44\n"
+    "  $ velmoro-path --wgs84 JN61FV JN45OL\n"
+    "  476.5\t327.8\n"
+    "  $ velmoro-path --to-latlon JN45LL\n"
+    "  45.479167\t8.958333\n"
+    "  $ velmoro-path --to-locator --precision 8 41.9028 12.4964\n"
+    "  JN61FV96\n"
     "  $ printf 'jn61fv jn45ol\\nJN45LL JO45LL\\n' | velmoro-path\n"
     "  JN61FV\tJN45OL\t476\t328\n"
-    "  JN45LL\tJO45LL\t1109\t360\n";
+    "  JN45LL\tJO45LL\t1109\t360\n"
+    "  $ velmoro-path --rotctl JN61FV JN45OL | rotctl -m 1 -\n";
 
 constexpr std::size_t OUTPUT_FLUSH_BYTES = 1 << 16;  // write in blocks, not line by line
 constexpr std::size_t READ_BLOCK_BYTES = 1 << 16;
 
 void write(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
-}
-
-/// The figure as the window shows it, less the leading space of non-negative numbers.
-std::string_view figure(const Text& shown, std::string& scratch) {
-    scratch.clear();
-    appendUtf8(scratch, shown);
-    std::string_view view = scratch;
-    if (!view.empty() && view.front() == ' ') {
-        view.remove_prefix(1);
-    }
-    return view;
-}
-
-/// What is wrong with a typed locator, as "locator N 'TEXT': reason", or nothing.
-std::optional<std::string> locatorError(int number, const Text& upperCased) {
-    const auto problem = findLocatorProblem(normaliseLocator(upperCased));
-    if (!problem) {
-        return std::nullopt;
-    }
-    return "locator " + std::to_string(number) + " '" + encodeUtf8(upperCased) +
-           "': " + describeLocatorProblem(*problem);
-}
-
-/// Runs the window's calculation on two upper-cased locators that are known to be valid, and
-/// appends KM<TAB>AZ to `out`.
-void appendFigures(FieldStore& store, const Text& locator1, const Text& locator2,
-                   std::string& out) {
-    store.writeText(Field::Text3, locator1);
-    store.writeText(Field::Text5, locator2);
-    runCalculation(store);
-    std::string scratch;
-    out += figure(store.text(Field::Text6), scratch);
-    out += '\t';
-    out += figure(store.text(Field::Text1), scratch);
 }
 
 bool isControlCharacter(char32_t c) {
@@ -110,31 +108,37 @@ std::vector<Text> splitFields(const Text& line) {
     return fields;
 }
 
-int runSingle(std::string_view arg1, std::string_view arg2, std::FILE* out, std::FILE* err) {
-    const std::string_view args[] = {arg1, arg2};
-    Text locators[2];
-    bool valid = true;
-    for (int i = 0; i < 2; ++i) {
-        const auto decoded = decodeUtf8(args[i]);
-        if (!decoded) {
-            write(err, "velmoro-path: locator " + std::to_string(i + 1) + " is not valid UTF-8\n");
-            valid = false;
-            continue;
-        }
-        locators[i] = upperCaseText(*decoded);
-        if (const auto error = locatorError(i + 1, locators[i])) {
-            write(err, "velmoro-path: " + *error + "\n");
-            valid = false;
-        }
+/// What one record is made of, for messages.
+std::string recordName(const Options& options) {
+    switch (options.mode) {
+        case Options::Mode::ToLatLon:
+            return "one locator";
+        case Options::Mode::ToLocator:
+            return "a latitude and a longitude";
+        default:
+            return "two locators";
     }
-    if (!valid) {
+}
+
+int runSingle(const Options& options, std::FILE* out, std::FILE* err) {
+    std::vector<Text> fields;
+    for (std::size_t i = 0; i < options.operands.size(); ++i) {
+        auto decoded = decodeUtf8(options.operands[i]);
+        if (!decoded) {
+            write(err, "velmoro-path: argument " + std::to_string(i + 1) + " is not valid UTF-8\n");
+            return EXIT_INVALID;
+        }
+        fields.push_back(std::move(*decoded));
+    }
+    Calculator calculator(options);
+    const Outcome outcome = calculator.compute(fields);
+    for (const std::string& problem : outcome.problems) {
+        write(err, "velmoro-path: " + problem + "\n");
+    }
+    if (!outcome.problems.empty()) {
         return EXIT_INVALID;
     }
-    FieldStore store;
-    std::string line;
-    appendFigures(store, locators[0], locators[1], line);
-    line += '\n';
-    write(out, line);
+    write(out, outcome.columns + "\n");
     return EXIT_OK;
 }
 
@@ -195,8 +199,8 @@ private:
     bool lineDone_ = false;
 };
 
-int runBatch(std::FILE* in, std::FILE* out, std::FILE* err) {
-    BatchProcessor batch;
+int runBatch(const Options& options, std::FILE* in, std::FILE* out, std::FILE* err) {
+    BatchProcessor batch(options);
     LineReader reader(in);
     std::string_view line;
     for (auto status = reader.next(line); status != LineReader::Status::End;
@@ -265,69 +269,50 @@ void BatchProcessor::processLine(std::string_view line) {
         return;
     }
     const std::vector<Text> fields = splitFields(*decoded);
-    if (fields.size() != 2) {
-        fail("expected two locators, found " + std::to_string(fields.size()) +
+    if (fields.size() != options_.fieldCount()) {
+        fail("expected " + recordName(options_) + ", found " + std::to_string(fields.size()) +
              (fields.size() == 1 ? " field" : " fields"));
         return;
     }
 
-    const Text locator1 = upperCaseText(fields[0]);
-    const Text locator2 = upperCaseText(fields[1]);
-    const auto error1 = locatorError(1, locator1);
-    const auto error2 = locatorError(2, locator2);
-    appendUtf8(output_, locator1);
-    output_ += '\t';
-    appendUtf8(output_, locator2);
-    output_ += '\t';
-    if (error1 || error2) {
-        for (const auto& error : {error1, error2}) {
-            if (error) {
-                fail(*error);
-            }
-        }
-        appendUtf8(output_, INVALID_RESULT);
-        output_ += '\t';
-        appendUtf8(output_, INVALID_RESULT);
-    } else {
-        appendFigures(store_, locator1, locator2, output_);
+    const Outcome outcome = calculator_.compute(fields);
+    for (const std::string& problem : outcome.problems) {
+        fail(problem);
     }
+    if (options_.rotctl) {
+        // A rotator gets commands only: a pair without a bearing gets none.
+        if (outcome.problems.empty()) {
+            output_ += outcome.columns;
+            output_ += '\n';
+        }
+        return;
+    }
+    output_ += calculator_.echo(fields);
+    output_ += '\t';
+    output_ += outcome.problems.empty() ? outcome.columns : calculator_.invalidColumns();
     output_ += '\n';
 }
 
 int runPathTool(std::span<const std::string_view> args, std::FILE* in, std::FILE* out,
                 std::FILE* err) {
-    std::vector<std::string_view> operands;
-    bool optionsEnded = false;
-    for (const std::string_view arg : args) {
-        if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            write(out, USAGE);
-            write(out, HELP);
-            return EXIT_OK;
-        }
-        if (!optionsEnded && (arg == "-V" || arg == "--version")) {
-            write(out, "velmoro-path " VELMORO_VERSION "\n");
-            return EXIT_OK;
-        }
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
-            write(err, "velmoro-path: unknown option '" + std::string(arg) + "'\n");
-            write(err, USAGE);
-            return EXIT_USAGE;
-        } else {
-            operands.push_back(arg);
-        }
-    }
-    if (operands.empty() || (operands.size() == 1 && operands[0] == "-")) {
-        return runBatch(in, out, err);
-    }
-    if (operands.size() != 2) {
-        write(err,
-              "velmoro-path: expected two locators, or none to read pairs from standard input\n");
+    const auto parsed = parseOptions(args);
+    if (const auto* usageError = std::get_if<std::string>(&parsed)) {
+        write(err, "velmoro-path: " + *usageError + "\n");
         write(err, USAGE);
+        write(err, "Try 'velmoro-path --help' for more information.\n");
         return EXIT_USAGE;
     }
-    return runSingle(operands[0], operands[1], out, err);
+    const Options& options = std::get<Options>(parsed);
+    if (options.help) {
+        write(out, USAGE);
+        write(out, HELP);
+        return EXIT_OK;
+    }
+    if (options.version) {
+        write(out, "velmoro-path " VELMORO_VERSION "\n");
+        return EXIT_OK;
+    }
+    return options.operands.empty() ? runBatch(options, in, out, err) : runSingle(options, out, err);
 }
 
 }  // namespace velmoro::cli

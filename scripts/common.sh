@@ -6,7 +6,9 @@ build_dir=${VELMORO_BUILD_DIR:-$repo_root/build}
 
 # Debian packages the build and the tests need. qt6-qpa-plugins carries the platform plugins
 # (xcb for a desktop, offscreen for the headless tests), which qt6-base-dev does not pull in.
-build_packages=(make g++ cmake libgtest-dev qt6-base-dev qt6-qpa-plugins)
+build_packages=(make g++ cmake libgtest-dev qt6-base-dev qt6-qpa-plugins libgeographiclib-dev)
+# Hamlib's rotctl, so that the rotator-command test runs instead of skipping.
+test_packages=(libhamlib-utils)
 
 # Installs the packages that are not installed yet; as root, or through sudo.
 ensure_packages() {
