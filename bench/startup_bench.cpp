@@ -95,7 +95,8 @@ int main() {
     const double shownMinimal = median(minimalMs);
     const double memoryVelmoro = median(velmoroKb) / 1024.0;
     const double memoryMinimal = median(minimalKb) / 1024.0;
-    std::printf("medians of %d starts      Velmoro  minimal  ratio (target: at most 1.25)\n", ROUNDS);
+    std::printf("medians of %d starts      Velmoro  minimal  ratio (target: at most 1.25)\n",
+                ROUNDS);
     std::printf("start to window shown    %6.1f ms %6.1f ms  %.2f\n", shownVelmoro, shownMinimal,
                 shownVelmoro / shownMinimal);
     std::printf("resident memory shown    %6.1f MB %6.1f MB  %.2f\n", memoryVelmoro, memoryMinimal,

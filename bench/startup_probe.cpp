@@ -75,7 +75,8 @@ public:
         (new QFrame(this))->setGeometry(0, 0, 185, 427);
         (new QFrame(this))->setGeometry(264, 208, 169, 169);
         for (int i = 0; i < 4; ++i) {
-            (new QLabel(QStringLiteral("Label %1").arg(i), this))->setGeometry(240, 32 + 32 * i, 89, 17);
+            (new QLabel(QStringLiteral("Label %1").arg(i), this))
+                ->setGeometry(240, 32 + 32 * i, 89, 17);
         }
         for (int i = 0; i < 8; ++i) {
             auto* edit = new QLineEdit(QStringLiteral("..."), this);

@@ -20,14 +20,15 @@ constexpr double FULL_TURN_DEG = 360;
 constexpr double HALF_TURN_DEG = 180;
 constexpr double LATITUDE_LIMIT = 90;
 constexpr double LONGITUDE_LIMIT = 180;
-constexpr int LATLON_DECIMALS = 6;               // about 0.1 m
-constexpr int CONTEST_DECIMALS = 2;              // as contest logs print distances
-constexpr int WGS84_DECIMALS = 1;                // 100 m and a tenth of a degree
+constexpr int LATLON_DECIMALS = 6;   // about 0.1 m
+constexpr int CONTEST_DECIMALS = 2;  // as contest logs print distances
+constexpr int WGS84_DECIMALS = 1;    // 100 m and a tenth of a degree
 
 void appendFixed(std::string& out, double value, int decimals) {
     char digits[400];
     const auto end =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals).ptr;
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals)
+            .ptr;
     out.append(digits, end);
 }
 
@@ -42,7 +43,8 @@ std::optional<double> shownNumber(const Text& shown) {
     const std::size_t start = digits.find_first_not_of(' ');
     double value = 0;
     if (start == std::string::npos ||
-        std::from_chars(digits.data() + start, digits.data() + digits.size(), value).ec != std::errc()) {
+        std::from_chars(digits.data() + start, digits.data() + digits.size(), value).ec !=
+            std::errc()) {
         return std::nullopt;
     }
     return value;
@@ -70,10 +72,11 @@ std::optional<double> parseNumber(const Text& text) {
         }
         ascii.push_back(static_cast<char>(c));
     }
-    const std::string_view digits = ascii.starts_with('+') ? std::string_view(ascii).substr(1) : ascii;
+    const std::string_view digits =
+        ascii.starts_with('+') ? std::string_view(ascii).substr(1) : ascii;
     double value = 0;
-    const auto [end, error] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                              std::chars_format::fixed);
     if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) {
         return std::nullopt;
     }
@@ -81,7 +84,7 @@ std::optional<double> parseNumber(const Text& text) {
 }
 
 std::optional<std::string> coordinateProblem(const char* name, const Text& text,
-                                              std::optional<double> value, double limit) {
+                                             std::optional<double> value, double limit) {
     const std::string quoted = std::string(name) + " '" + encodeUtf8(text) + "': ";
     if (!value) {
         return quoted + "not a decimal number";
@@ -215,10 +218,9 @@ Outcome Calculator::pointPair(const Text& typed1, const Text& typed2) {
     if (options_.mode == Options::Mode::Contest) {
         // Spherical law of cosines between the centres, kept within acos's domain.
         const double toRadians = 1 / DEGREES_PER_RADIAN;
-        const double cosine =
-            std::sin(a.latitude * toRadians) * std::sin(b.latitude * toRadians) +
-            std::cos(a.latitude * toRadians) * std::cos(b.latitude * toRadians) *
-                std::cos((b.longitude - a.longitude) * toRadians);
+        const double cosine = std::sin(a.latitude * toRadians) * std::sin(b.latitude * toRadians) +
+                              std::cos(a.latitude * toRadians) * std::cos(b.latitude * toRadians) *
+                                  std::cos((b.longitude - a.longitude) * toRadians);
         const double km =
             CONTEST_KM_PER_DEGREE * std::acos(std::clamp(cosine, -1.0, 1.0)) * DEGREES_PER_RADIAN;
         appendFixed(outcome.columns, km, CONTEST_DECIMALS);

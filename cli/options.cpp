@@ -6,8 +6,7 @@ namespace {
 
 /// A negative number such as -12.5 is a value, not an option.
 bool looksNumeric(std::string_view arg) {
-    return arg.size() > 1 && arg[0] == '-' &&
-           ((arg[1] >= '0' && arg[1] <= '9') || arg[1] == '.');
+    return arg.size() > 1 && arg[0] == '-' && ((arg[1] >= '0' && arg[1] <= '9') || arg[1] == '.');
 }
 
 const char* modeOption(Options::Mode mode) {
@@ -37,7 +36,8 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string_view
 
     auto chooseMode = [&](Options::Mode mode) -> std::string {
         if (modeChosen && options.mode != mode) {
-            return std::string("choose one of --contest, --wgs84, --to-latlon and --to-locator, not ") +
+            return std::string(
+                       "choose one of --contest, --wgs84, --to-latlon and --to-locator, not ") +
                    modeOption(options.mode) + " and " + modeOption(mode);
         }
         modeChosen = true;
@@ -113,7 +113,7 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string_view
     const std::size_t expected = options.fieldCount();
     const char* what = options.mode == Options::Mode::ToLatLon    ? "one locator"
                        : options.mode == Options::Mode::ToLocator ? "a latitude and a longitude"
-                                                                   : "two locators";
+                                                                  : "two locators";
     if (readStandardInput && !options.operands.empty()) {
         return std::string("- reads standard input: give no ") + what + " with it";
     }

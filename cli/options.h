@@ -20,9 +20,9 @@ struct Options {
     };
 
     Mode mode = Mode::Window;
-    bool longPath = false;     ///< with the window's figures: the long path too
-    bool rotctl = false;       ///< rotator commands instead of the table
-    std::size_t precision = 6; ///< characters of the locators --to-locator writes
+    bool longPath = false;      ///< with the window's figures: the long path too
+    bool rotctl = false;        ///< rotator commands instead of the table
+    std::size_t precision = 6;  ///< characters of the locators --to-locator writes
     bool help = false;
     bool version = false;
     std::vector<std::string_view> operands;  ///< empty: read records from standard input

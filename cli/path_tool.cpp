@@ -312,7 +312,8 @@ int runPathTool(std::span<const std::string_view> args, std::FILE* in, std::FILE
         write(out, "velmoro-path " VELMORO_VERSION "\n");
         return EXIT_OK;
     }
-    return options.operands.empty() ? runBatch(options, in, out, err) : runSingle(options, out, err);
+    return options.operands.empty() ? runBatch(options, in, out, err)
+                                    : runSingle(options, out, err);
 }
 
 }  // namespace velmoro::cli

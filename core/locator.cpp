@@ -8,22 +8,23 @@ namespace velmoro {
 
 namespace {
 
-constexpr std::size_t LOCATOR_LENGTH = 6;           // field, square and subsquare: two each
-constexpr std::size_t EXTENDED_LENGTH = 8;          // and two digits more
-constexpr std::size_t SQUARE_LENGTH = 4;            // field and square, completed with PADDING
-constexpr std::u32string_view PADDING = U"LL";      // subsquare with the square's centre at its NE corner
-constexpr int ASCII_A = 'A';                        // letters count from A
-constexpr int ASCII_ZERO = '0';                     // digits count from 0
-constexpr int UNMAPPED_CODE = '?';                  // the code of a character above 255
-constexpr int LARGEST_CODE = 255;                   // codes are one byte
-constexpr double SUBSQUARE_CENTRE = 64.5;           // code of A less one half: a subsquare's centre
-constexpr double FIELD_LONGITUDE = 20;              // degrees of longitude per field letter
-constexpr double FIELD_LATITUDE = 10;               // degrees of latitude per field letter
-constexpr double SQUARE_LONGITUDE = 2;              // degrees of longitude per square digit
-constexpr double SQUARE_LATITUDE = 1;               // degrees of latitude per square digit
+constexpr std::size_t LOCATOR_LENGTH = 6;   // field, square and subsquare: two each
+constexpr std::size_t EXTENDED_LENGTH = 8;  // and two digits more
+constexpr std::size_t SQUARE_LENGTH = 4;    // field and square, completed with PADDING
+constexpr std::u32string_view PADDING =
+    U"LL";                                 // subsquare with the square's centre at its NE corner
+constexpr int ASCII_A = 'A';               // letters count from A
+constexpr int ASCII_ZERO = '0';            // digits count from 0
+constexpr int UNMAPPED_CODE = '?';         // the code of a character above 255
+constexpr int LARGEST_CODE = 255;          // codes are one byte
+constexpr double SUBSQUARE_CENTRE = 64.5;  // code of A less one half: a subsquare's centre
+constexpr double FIELD_LONGITUDE = 20;     // degrees of longitude per field letter
+constexpr double FIELD_LATITUDE = 10;      // degrees of latitude per field letter
+constexpr double SQUARE_LONGITUDE = 2;     // degrees of longitude per square digit
+constexpr double SQUARE_LATITUDE = 1;      // degrees of latitude per square digit
 constexpr double SUBSQUARES_PER_LONGITUDE_DEGREE = 12;  // 5 minutes of longitude each
 constexpr double SUBSQUARES_PER_LATITUDE_DEGREE = 24;   // 2.5 minutes of latitude each
-constexpr int EXTENDED_CUTS = 10;                   // an extended digit cuts a subsquare in ten
+constexpr int EXTENDED_CUTS = 10;                       // an extended digit cuts a subsquare in ten
 
 /// What each position accepts, and how many cells it counts.
 struct CharacterRange {
@@ -43,7 +44,9 @@ constexpr std::array<CharacterRange, EXTENDED_LENGTH> LOCATOR_FORMAT{{
     {U'0', U'9', "a digit 0 to 9"},   // extended square, latitude
 }};
 
-int cellsOf(const CharacterRange& range) { return static_cast<int>(range.last - range.first) + 1; }
+int cellsOf(const CharacterRange& range) {
+    return static_cast<int>(range.last - range.first) + 1;
+}
 
 std::string quoteCharacter(char32_t c) {
     if (c > U' ' && c < 0x7F) {
@@ -102,7 +105,9 @@ std::optional<LocatorProblem> findLocatorProblem(const Text& normalised, Locator
     return std::nullopt;
 }
 
-bool locatorIsInvalid(const Text& normalised) { return findLocatorProblem(normalised).has_value(); }
+bool locatorIsInvalid(const Text& normalised) {
+    return findLocatorProblem(normalised).has_value();
+}
 
 std::string describeLocatorProblem(const LocatorProblem& problem, LocatorForm form) {
     const bool extended = form == LocatorForm::Extended;
@@ -135,7 +140,8 @@ DecodedLocator decodeLocator(const Text& normalised) {
         -180 + (c[0] - ASCII_A) * FIELD_LONGITUDE + (c[2] - ASCII_ZERO) * SQUARE_LONGITUDE;
     const double wholeLatitude =
         -90 + (c[1] - ASCII_A) * FIELD_LATITUDE + (c[3] - ASCII_ZERO) * SQUARE_LATITUDE;
-    decoded.longitude = wholeLongitude + (c[4] - SUBSQUARE_CENTRE) / SUBSQUARES_PER_LONGITUDE_DEGREE;
+    decoded.longitude =
+        wholeLongitude + (c[4] - SUBSQUARE_CENTRE) / SUBSQUARES_PER_LONGITUDE_DEGREE;
     decoded.latitude = wholeLatitude + (c[5] - SUBSQUARE_CENTRE) / SUBSQUARES_PER_LATITUDE_DEGREE;
     return decoded;
 }
@@ -150,8 +156,7 @@ GridPosition locatorCentre(const Text& normalised) {
     const double latitudeStep = 1 / (SUBSQUARES_PER_LATITUDE_DEGREE * EXTENDED_CUTS);
     const double east = static_cast<double>(normalised[6] - U'0') + 0.5 - EXTENDED_CUTS / 2.0;
     const double north = static_cast<double>(normalised[7] - U'0') + 0.5 - EXTENDED_CUTS / 2.0;
-    return {subsquare.latitude + north * latitudeStep,
-            subsquare.longitude + east * longitudeStep};
+    return {subsquare.latitude + north * latitudeStep, subsquare.longitude + east * longitudeStep};
 }
 
 Text locatorAt(double latitude, double longitude, std::size_t length) {

@@ -149,14 +149,14 @@ TEST_P(ExtendedLocatorValidity, AcceptsSixOrEightCharacters) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ExtendedLocatorValidity,
-    testing::Values(ExtendedCase{"Subsquare", "JN45LL", {}},
-                    ExtendedCase{"Extended", "JN45LL27", {}},
-                    ExtendedCase{"SevenCharacters", "JN45LL2", Kind::TooShort},
-                    ExtendedCase{"NineCharacters", "JN45LL271", Kind::TooLong},
-                    ExtendedCase{"LetterAsSeventh", "JN45LLA7", Kind::BadCharacter}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, ExtendedLocatorValidity,
+                         testing::Values(ExtendedCase{"Subsquare", "JN45LL", {}},
+                                         ExtendedCase{"Extended", "JN45LL27", {}},
+                                         ExtendedCase{"SevenCharacters", "JN45LL2", Kind::TooShort},
+                                         ExtendedCase{"NineCharacters", "JN45LL271", Kind::TooLong},
+                                         ExtendedCase{"LetterAsSeventh", "JN45LLA7",
+                                                      Kind::BadCharacter}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DescribeLocatorProblem, ExtendedFormNamesItsLengths) {
     const LocatorForm extended = LocatorForm::Extended;
@@ -202,16 +202,16 @@ TEST_P(LocatorAt, NamesTheCellThatHoldsThePoint) {
     EXPECT_EQ(locatorAt(param.latitude, param.longitude, 4), eight.substr(0, 4));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Points, LocatorAt,
-    testing::Values(PointCase{"Rome", 41.9028, 12.4964, "JN61FV96"},
-                    PointCase{"Turin", 45.0703, 7.6869, "JN35UB26"},
-                    PointCase{"NewYork", 40.7128, -74.0060, "FN20XR91"},
-                    PointCase{"SouthWestCorner", -90, -180, "AA00AA00"},
-                    PointCase{"NorthPoleAndAntimeridian", 90, 180, "RR99XX99"},
-                    PointCase{"Origin", 0, 0, "JJ00AA00"},
-                    PointCase{"JustWestAndSouthOfOrigin", -1e-9, -1e-9, "II99XX99"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Points, LocatorAt,
+                         testing::Values(PointCase{"Rome", 41.9028, 12.4964, "JN61FV96"},
+                                         PointCase{"Turin", 45.0703, 7.6869, "JN35UB26"},
+                                         PointCase{"NewYork", 40.7128, -74.0060, "FN20XR91"},
+                                         PointCase{"SouthWestCorner", -90, -180, "AA00AA00"},
+                                         PointCase{"NorthPoleAndAntimeridian", 90, 180, "RR99XX99"},
+                                         PointCase{"Origin", 0, 0, "JJ00AA00"},
+                                         PointCase{"JustWestAndSouthOfOrigin", -1e-9, -1e-9,
+                                                   "II99XX99"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LocatorAt, RoundTripsEveryCentre) {
     for (const char* locator : {"JN45LL", "AA00AA", "RR99XX", "JO65FR", "JN45LL27", "QP48LW90"}) {

@@ -11,7 +11,9 @@
 
 namespace {
 
-bool isControl(char32_t c) { return (c < 0x20 && c != U'\t') || (c >= 0x7F && c <= 0x9F); }
+bool isControl(char32_t c) {
+    return (c < 0x20 && c != U'\t') || (c >= 0x7F && c <= 0x9F);
+}
 
 /// Whether a line holds exactly two blank-separated fields and nothing the reader rejects.
 bool isPairLine(std::string_view line) {
@@ -59,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input = velmoro::fuzz::bytesOf(data, size);
     std::string buffer(input);
     // fmemopen cannot open an empty buffer; an empty input is an empty file.
-    std::FILE* in = buffer.empty() ? std::fopen("/dev/null", "r")
-                                   : fmemopen(buffer.data(), buffer.size(), "r");
+    std::FILE* in =
+        buffer.empty() ? std::fopen("/dev/null", "r") : fmemopen(buffer.data(), buffer.size(), "r");
     char* outData = nullptr;
     std::size_t outSize = 0;
     std::FILE* out = open_memstream(&outData, &outSize);

@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes = velmoro::fuzz::bytesOf(data, size);
     const std::size_t split = bytes.find('\n');
     // Typing upper-cases the locator fields, so they always hold upper-cased texts.
-    const Text locator1 = velmoro::upperCaseText(velmoro::fuzz::textFromBytes(bytes.substr(0, split)));
+    const Text locator1 =
+        velmoro::upperCaseText(velmoro::fuzz::textFromBytes(bytes.substr(0, split)));
     const Text locator2 = velmoro::upperCaseText(velmoro::fuzz::textFromBytes(
         split == std::string_view::npos ? std::string_view() : bytes.substr(split + 1)));
 
