@@ -29,6 +29,17 @@ struct Options {
 
     /// Fields of one record: a pair of locators, one locator, or a latitude and a longitude.
     std::size_t fieldCount() const { return mode == Mode::ToLatLon ? 1 : 2; }
+    /// The same in words, for messages.
+    const char* recordDescription() const {
+        switch (mode) {
+            case Mode::ToLatLon:
+                return "one locator";
+            case Mode::ToLocator:
+                return "a latitude and a longitude";
+            default:
+                return "two locators";
+        }
+    }
 };
 
 /// The options, or what is wrong with the command line.

@@ -108,18 +108,6 @@ std::vector<Text> splitFields(const Text& line) {
     return fields;
 }
 
-/// What one record is made of, for messages.
-std::string recordName(const Options& options) {
-    switch (options.mode) {
-        case Options::Mode::ToLatLon:
-            return "one locator";
-        case Options::Mode::ToLocator:
-            return "a latitude and a longitude";
-        default:
-            return "two locators";
-    }
-}
-
 int runSingle(const Options& options, std::FILE* out, std::FILE* err) {
     std::vector<Text> fields;
     for (std::size_t i = 0; i < options.operands.size(); ++i) {
@@ -270,8 +258,8 @@ void BatchProcessor::processLine(std::string_view line) {
     }
     const std::vector<Text> fields = splitFields(*decoded);
     if (fields.size() != options_.fieldCount()) {
-        fail("expected " + recordName(options_) + ", found " + std::to_string(fields.size()) +
-             (fields.size() == 1 ? " field" : " fields"));
+        fail(std::string("expected ") + options_.recordDescription() + ", found " +
+             std::to_string(fields.size()) + (fields.size() == 1 ? " field" : " fields"));
         return;
     }
 

@@ -8,20 +8,19 @@ namespace velmoro {
 
 namespace {
 
-constexpr std::size_t LOCATOR_LENGTH = 6;   // field, square and subsquare: two each
-constexpr std::size_t EXTENDED_LENGTH = 8;  // and two digits more
-constexpr std::size_t SQUARE_LENGTH = 4;    // field and square, completed with PADDING
-constexpr std::u32string_view PADDING =
-    U"LL";                                 // subsquare with the square's centre at its NE corner
-constexpr int ASCII_A = 'A';               // letters count from A
-constexpr int ASCII_ZERO = '0';            // digits count from 0
-constexpr int UNMAPPED_CODE = '?';         // the code of a character above 255
-constexpr int LARGEST_CODE = 255;          // codes are one byte
-constexpr double SUBSQUARE_CENTRE = 64.5;  // code of A less one half: a subsquare's centre
-constexpr double FIELD_LONGITUDE = 20;     // degrees of longitude per field letter
-constexpr double FIELD_LATITUDE = 10;      // degrees of latitude per field letter
-constexpr double SQUARE_LONGITUDE = 2;     // degrees of longitude per square digit
-constexpr double SQUARE_LATITUDE = 1;      // degrees of latitude per square digit
+constexpr std::size_t LOCATOR_LENGTH = 6;       // field, square and subsquare: two each
+constexpr std::size_t EXTENDED_LENGTH = 8;      // and two digits more
+constexpr std::size_t SQUARE_LENGTH = 4;        // field and square, completed with PADDING
+constexpr std::u32string_view PADDING = U"LL";  // its north-east corner is the square's centre
+constexpr int ASCII_A = 'A';                    // letters count from A
+constexpr int ASCII_ZERO = '0';                 // digits count from 0
+constexpr int UNMAPPED_CODE = '?';              // the code of a character above 255
+constexpr int LARGEST_CODE = 255;               // codes are one byte
+constexpr double SUBSQUARE_CENTRE = 64.5;       // code of A less one half: a subsquare's centre
+constexpr double FIELD_LONGITUDE = 20;          // degrees of longitude per field letter
+constexpr double FIELD_LATITUDE = 10;           // degrees of latitude per field letter
+constexpr double SQUARE_LONGITUDE = 2;          // degrees of longitude per square digit
+constexpr double SQUARE_LATITUDE = 1;           // degrees of latitude per square digit
 constexpr double SUBSQUARES_PER_LONGITUDE_DEGREE = 12;  // 5 minutes of longitude each
 constexpr double SUBSQUARES_PER_LATITUDE_DEGREE = 24;   // 2.5 minutes of latitude each
 constexpr int EXTENDED_CUTS = 10;                       // an extended digit cuts a subsquare in ten
