@@ -1,10 +1,6 @@
 #include "cli/path_tool.h"
 
-#include <cstring>
-#include <optional>
 #include <vector>
-
-#include "core/locator.h"
 
 namespace velmoro::cli {
 
@@ -245,9 +241,7 @@ void BatchProcessor::processLine(std::string_view line) {
     }
     for (std::size_t i = 0; i < decoded->size(); ++i) {
         if (isControlCharacter((*decoded)[i])) {
-            char code[8];
-            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>((*decoded)[i]));
-            fail(std::string("control character ") + code + " at character " +
+            fail("control character " + codePointName((*decoded)[i]) + " at character " +
                  std::to_string(i + 1));
             return;
         }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace velmoro {
 
@@ -54,9 +53,7 @@ std::string quoteCharacter(char32_t c) {
     if (c == U' ') {
         return "a blank";
     }
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-    return code;
+    return codePointName(c);
 }
 
 /// The index of the smallest cell along one axis that holds `offset` degrees from the grid's

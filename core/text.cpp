@@ -1,5 +1,7 @@
 #include "core/text.h"
 
+#include <cstdio>
+
 namespace velmoro {
 
 namespace {
@@ -92,6 +94,12 @@ std::string encodeUtf8(std::u32string_view text) {
     out.reserve(text.size());
     appendUtf8(out, text);
     return out;
+}
+
+std::string codePointName(char32_t c) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
+    return name;
 }
 
 Text asciiText(std::string_view ascii) {

@@ -21,6 +21,9 @@ std::string encodeUtf8(std::u32string_view text);
 /// Appends the UTF-8 form of a text to `out`, for writers that reuse one buffer.
 void appendUtf8(std::string& out, std::u32string_view text);
 
+/// A character's Unicode name for messages, such as "U+00D1".
+std::string codePointName(char32_t c);
+
 /// The text of a string of ASCII characters.
 Text asciiText(std::string_view ascii);
 
